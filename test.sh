@@ -4,9 +4,9 @@
 set -uo pipefail
 cd "$(dirname "$0")"
 
-presets=(host host-asan host-tsan)
+presets=(host host-asan host-tsan win32)
 
-scripts/install-deps.sh || exit 1
+scripts/install-deps.sh win32 || exit 1
 
 failed=()
 for preset in "${presets[@]}"; do

@@ -15,9 +15,10 @@ for arg in "$@"; do
 done
 
 host_packages=(g++ cmake make libgtest-dev libbenchmark-dev)
-# wine32 is the i386 half that runs 32-bit programs; xvfb gives it a display,
+# wine32 is the i386 half that runs 32-bit programs, fonts-wine its own fonts
+# (the title-bar glyphs among them); xvfb gives it a display,
 # x11-apps (xwd) and netpbm turn that display into a PNG.
-win32_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386
+win32_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 fonts-wine
                 xvfb xauth x11-apps netpbm)
 
 packages=("${host_packages[@]}")
