@@ -28,3 +28,12 @@ target_link_options(kestrune PRIVATE -static -s -Wl,--gc-sections)
 
 add_test(NAME pe_layout
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/check_pe.sh ${CMAKE_OBJDUMP} $<TARGET_FILE:kestrune>)
+
+# The end-to-end driver runs beside the program under Wine.
+add_executable(kestrune_e2e tests/e2e/kestrune_e2e.cpp tests/e2e/driver.cpp)
+target_compile_options(kestrune_e2e PRIVATE -fexceptions -Wno-conversion)
+target_link_options(kestrune_e2e PRIVATE -static)
+target_link_libraries(kestrune_e2e PRIVATE gdi32 user32)
+add_test(NAME end_to_end
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/run_e2e.sh ${CMAKE_CURRENT_BINARY_DIR})
+set_tests_properties(end_to_end PROPERTIES TIMEOUT 1200)
