@@ -64,6 +64,34 @@ bool is_batch(const std::string& text, int count, int size, const char* list)
     return true;
 }
 
+// "---x": which of methods 1 to 4 are checked.
+std::string checked_methods(const Program& p)
+{
+    std::string radios;
+    for (int m = 1; m <= 4; ++m)
+        radios += checked(item(p, METHOD[m])) ? "x" : "-";
+    return radios;
+}
+
+// Starts the program and checks that its dialog appears; ends it if not.
+bool start(Program& p, const std::string& what, const std::string& arguments = "")
+{
+    p = launch(exe, arguments);
+    if (check_true(what + "dialog appears", p.dialog != nullptr))
+        return true;
+    kill(p);
+    return false;
+}
+
+// Sends a close request and waits for the process to end; its exit code.
+long long close(Program& p)
+{
+    PostMessageA(p.dialog, WM_CLOSE, 0, 0);
+    const long long code = wait_exit(p, 5000);
+    kill(p);
+    return code;
+}
+
 struct Outcome {
     std::string text;
     bool seen_disabled = false;
@@ -268,21 +296,16 @@ void check_resources()
 
 void check_first_show()
 {
-    Program p = launch(exe);
-    if (!check_true("dialog appears", p.dialog != nullptr)) {
-        kill(p);
+    Program p;
+    if (!start(p, ""))
         return;
-    }
     char caption[64] = {};
     GetWindowTextA(p.dialog, caption, sizeof caption);
     check("caption", "Kestrune (Ver. 1.00)", caption);
     check("size field", "8", text_of(item(p, SIZE)));
     check("count field", "3", text_of(item(p, COUNT)));
     check("output box", NO_OUTPUT, text_of(item(p, OUTPUT)));
-    std::string radios;
-    for (int m = 1; m <= 4; ++m)
-        radios += checked(item(p, METHOD[m])) ? "x" : "-";
-    check("checked methods (1 to 4)", "---x", radios);
+    check("checked methods (1 to 4)", "---x", checked_methods(p));
     check_true("focus in the size field", focus_of(p) == item(p, SIZE));
     check_true("Make Passwords enabled", enabled(item(p, MAKE)));
     const LRESULT def = SendMessageA(p.dialog, DM_GETDEFID, 0, 0);
@@ -306,11 +329,9 @@ void check_first_show()
 
 void check_validation()
 {
-    Program p = launch(exe);
-    if (!check_true("dialog appears", p.dialog != nullptr)) {
-        kill(p);
+    Program p;
+    if (!start(p, ""))
         return;
-    }
     // A batch first, so that "unchanged" means something.
     set_text(item(p, SIZE), "4");
     set_text(item(p, COUNT), "2");
@@ -365,20 +386,16 @@ void check_validation()
         check(n + "output unchanged", shown, text_of(item(p, OUTPUT)));
         check_true(n + "no second box", wait_for_box(p, 100) == nullptr);
     }
-    PostMessageA(p.dialog, WM_CLOSE, 0, 0);
-    wait_exit(p, 5000);
-    kill(p);
+    close(p);
 }
 
 // --- batches -----------------------------------------------------------------
 
 void check_batches()
 {
-    Program p = launch(exe);
-    if (!check_true("dialog appears", p.dialog != nullptr)) {
-        kill(p);
+    Program p;
+    if (!start(p, ""))
         return;
-    }
     struct Case {
         int method, size, count;
     };
@@ -391,10 +408,9 @@ void check_batches()
         set_text(item(p, SIZE), std::to_string(c.size));
         set_text(item(p, COUNT), std::to_string(c.count));
         select_method(p, c.method);
-        std::string radios;
-        for (int m = 1; m <= 4; ++m)
-            radios += checked(item(p, METHOD[m])) ? "x" : "-";
-        check(n + "checked methods", std::string("----").replace(static_cast<size_t>(c.method - 1), 1, "x"), radios);
+        check(n + "checked methods",
+              std::string("----").replace(static_cast<size_t>(c.method - 1), 1, "x"),
+              checked_methods(p));
 
         const Outcome first = click_make(p);
         check_true(n + "batch shown", first.shown);
@@ -413,9 +429,7 @@ void check_batches()
                            is_batch(again.text, c.count, c.size, LIST[c.method]));
         }
     }
-    PostMessageA(p.dialog, WM_CLOSE, 0, 0);
-    wait_exit(p, 5000);
-    kill(p);
+    close(p);
 }
 
 // --- keys and the ways out -------------------------------------------------
@@ -423,8 +437,8 @@ void check_batches()
 void check_keys_and_exit()
 {
     {
-        Program p = launch(exe);
-        if (check_true("dialog appears", p.dialog != nullptr)) {
+        Program p;
+        if (start(p, "")) {
             const Outcome o = run_batch(p, [&p] { key(item(p, SIZE), VK_RETURN); });
             check_true("Enter in the size field makes a batch of 3 x 8",
                        o.shown && is_batch(o.text, 3, 8, LIST[4]));
@@ -450,8 +464,8 @@ void check_keys_and_exit()
         {"close request while a batch runs", WM_CLOSE, 0, true},
     };
     for (const Way& w : ways) {
-        Program p = launch(exe);
-        if (check_true(std::string(w.what) + ": dialog appears", p.dialog != nullptr)) {
+        Program p;
+        if (start(p, std::string(w.what) + ": ")) {
             if (w.while_running) {
                 set_text(item(p, SIZE), "30");
                 set_text(item(p, COUNT), "100");
@@ -466,15 +480,14 @@ void check_keys_and_exit()
     }
 
     {
-        Program p = launch(exe, "--size 30 --count 100 /method:1 extra");
-        if (check_true("with arguments: dialog appears", p.dialog != nullptr)) {
+        Program p;
+        if (start(p, "with arguments: ", "--size 30 --count 100 /method:1 extra")) {
             check("with arguments: size field", "8", text_of(item(p, SIZE)));
             check("with arguments: count field", "3", text_of(item(p, COUNT)));
             check_true("with arguments: method 4 checked", checked(item(p, METHOD[4])));
             const Outcome o = click_make(p);
             check_true("with arguments: a batch of 3 x 8", o.shown && is_batch(o.text, 3, 8, LIST[4]));
-            PostMessageA(p.dialog, WM_CLOSE, 0, 0);
-            check("with arguments: exit code", 0, wait_exit(p, 5000));
+            check("with arguments: exit code", 0, close(p));
         }
         kill(p);
     }
@@ -494,9 +507,7 @@ int screenshot(const std::string& path)
     const Outcome o = click_make(p);
     pump(300);
     const bool ok = o.shown && save_bmp(p.dialog, path);
-    PostMessageA(p.dialog, WM_CLOSE, 0, 0);
-    wait_exit(p, 5000);
-    kill(p);
+    close(p);
     std::printf(ok ? "screenshot: saved %s\n" : "screenshot: failed (%s)\n", path.c_str());
     return ok ? 0 : 1;
 }
