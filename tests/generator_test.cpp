@@ -59,11 +59,6 @@ TEST_F(Generator, DrawSequencesForSeedsOneAndZero)
     }
 }
 
-TEST_F(Generator, StateBeforeAnySeedIsOne)
-{
-    EXPECT_EQ(RANDOM_STATE_AT_START, 1u);
-}
-
 TEST_F(Generator, EveryDrawLiesInFifteenBits)
 {
     kestrune::srand(0xDEADBEEFu);
