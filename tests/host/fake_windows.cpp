@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cstdint>
-#include <cstdio>
 
 #include "batch_state.h"
 #include "ids.h"
