@@ -31,7 +31,7 @@ add_test(NAME pe_layout
 
 # The end-to-end driver runs beside the program under Wine.
 add_executable(kestrune_e2e tests/e2e/kestrune_e2e.cpp tests/e2e/driver.cpp)
-target_compile_options(kestrune_e2e PRIVATE -fexceptions -Wno-conversion)
+target_compile_options(kestrune_e2e PRIVATE -Wno-conversion)
 target_link_options(kestrune_e2e PRIVATE -static)
 target_link_libraries(kestrune_e2e PRIVATE gdi32 user32)
 add_test(NAME end_to_end

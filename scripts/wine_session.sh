@@ -47,8 +47,6 @@ wine_session_begin() {
     if [ -f "$marlett" ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
         cp "$marlett" "$fonts/"
     fi
-    # A server of its own per session, so that nothing of an earlier run lingers.
-    wineserver -p5 >/dev/null 2>&1 || true
 }
 
 wine_session_end() {

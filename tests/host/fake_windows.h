@@ -61,6 +61,7 @@ HINSTANCE instance();
 void reset();
 // Runs the started outputer to its end, as its thread would.
 void run_thread();
+// Checks one radio button of methods 107 to 110 and clears the rest; 0 clears all.
 void check_only(int id);
 // Forgets the calls recorded so far.
 void clear_calls();
